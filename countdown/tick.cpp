@@ -35,7 +35,8 @@ TickValues ComputeTick(std::string_view dueDateText, LocalDateTime now) {
   if (!values.left[kSecondsIndex]) return values;
   values.passedComputed = true;
   values.passed = Differences(PregnancyStartDate(*due), now);
-  if (values.passed[kSecondsIndex]) values.barRequest = static_cast<float>(*values.passed[kSecondsIndex]);
+  if (values.passed[kSecondsIndex])
+    values.barRequest = static_cast<float>(*values.passed[kSecondsIndex]);
   return values;
 }
 

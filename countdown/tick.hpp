@@ -18,10 +18,10 @@ using UnitValues = std::array<std::optional<std::int32_t>, 6>;  // in the order 
 
 // Everything one countdown tick computes from the due-date text and now.
 struct TickValues {
-  UnitValues left;             // from now to the due date
-  bool passedComputed = false; // false while seconds left are absent
-  UnitValues passed;           // from the start date's midnight to now
-  float barRequest = 0.0f;     // seconds passed in single precision; absent counts as 0
+  UnitValues left;              // from now to the due date
+  bool passedComputed = false;  // false while seconds left are absent
+  UnitValues passed;            // from the start date's midnight to now
+  float barRequest = 0.0f;      // seconds passed in single precision; absent counts as 0
 };
 
 TickValues ComputeTick(std::string_view dueDateText, LocalDateTime now);

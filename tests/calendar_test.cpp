@@ -33,8 +33,8 @@ TEST(CalendarDifference, CountsUnitBoundaries) {
       {"hours cut now down to the full hour", Unit::Hours, now, due, 2534},
       {"minutes", Unit::Minutes, now, due, 152010},
       {"seconds", Unit::Seconds, now, due, 9120585},
-      {"negative hours", Unit::Hours, MakeLocal(2025, 1, 1, 10, 0, 1), MakeLocal(2025, 1, 1, 9, 59, 59),
-       -1},
+      {"negative hours", Unit::Hours, MakeLocal(2025, 1, 1, 10, 0, 1),
+       MakeLocal(2025, 1, 1, 9, 59, 59), -1},
       {"the largest 32-bit number of seconds", Unit::Seconds, MakeLocal(2000, 1, 1),
        MakeLocal(2000, 1, 1) + std::chrono::seconds{2147483647}, 2147483647},
       {"one more is absent, never clipped", Unit::Seconds, MakeLocal(2000, 1, 1),
@@ -122,12 +122,14 @@ std::optional<std::int32_t> Fits(std::int64_t v) {
   return static_cast<std::int32_t>(v);
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 
 TEST(CalendarDifference, AgreesWithAPlainDayByDayWalk) {
   std::mt19937 rng(20261211);
-  std::uniform_int_distribution<int> year(100, 9990), month(1, 12), dayOfMonth(1, 31),
-      hour(0, 23), minuteOrSecond(0, 59), distance(0, 1500), bigYearStep(0, 9890);
+  std::uniform_int_distribution<int> year(100, 9990), month(1, 12), dayOfMonth(1, 31), hour(0, 23),
+      minuteOrSecond(0, 59), distance(0, 1500), bigYearStep(0, 9890);
   for (int i = 0; i < 3000; ++i) {
     Civil a{year(rng), month(rng), 1};
     a.d = std::min(dayOfMonth(rng), DaysIn(a.y, a.m));
@@ -151,7 +153,8 @@ TEST(CalendarDifference, AgreesWithAPlainDayByDayWalk) {
       ASSERT_EQ(CalendarDifference(Unit::Days, f, t), Fits(sign * w.days));
       ASSERT_EQ(CalendarDifference(Unit::Weeks, f, t), Fits(sign * w.sundays));
       ASSERT_EQ(CalendarDifference(Unit::Months, f, t), Fits(sign * w.monthStarts));
-      ASSERT_EQ(CalendarDifference(Unit::Hours, f, t), Fits(FloorDiv(st, 3600) - FloorDiv(sf, 3600)));
+      ASSERT_EQ(CalendarDifference(Unit::Hours, f, t),
+                Fits(FloorDiv(st, 3600) - FloorDiv(sf, 3600)));
       ASSERT_EQ(CalendarDifference(Unit::Minutes, f, t), Fits(FloorDiv(st, 60) - FloorDiv(sf, 60)));
       ASSERT_EQ(CalendarDifference(Unit::Seconds, f, t), Fits(st - sf));
     }
@@ -164,8 +167,10 @@ TEST(CalendarDifference, AgreesWithAPlainDayByDayWalk) {
     const std::int64_t sa = DaysBefore(a) * 86400, sb = DaysBefore(b) * 86400 + 3599;
     const LocalDateTime from = MakeLocal(a.y, a.m, a.d), to = MakeLocal(b.y, b.m, b.d, 0, 59, 59);
     ASSERT_EQ(CalendarDifference(Unit::Days, from, to), Fits(DaysBefore(b) - DaysBefore(a)));
-    ASSERT_EQ(CalendarDifference(Unit::Months, from, to), Fits((b.y * 12 + b.m) - (a.y * 12 + a.m)));
-    ASSERT_EQ(CalendarDifference(Unit::Hours, from, to), Fits(FloorDiv(sb, 3600) - FloorDiv(sa, 3600)));
+    ASSERT_EQ(CalendarDifference(Unit::Months, from, to),
+              Fits((b.y * 12 + b.m) - (a.y * 12 + a.m)));
+    ASSERT_EQ(CalendarDifference(Unit::Hours, from, to),
+              Fits(FloorDiv(sb, 3600) - FloorDiv(sa, 3600)));
     ASSERT_EQ(CalendarDifference(Unit::Seconds, from, to), Fits(sb - sa));
   }
 }

@@ -44,7 +44,8 @@ TEST(CurrentPregnancyWeek, CountsSundayWeeksFromTheStartDate) {
 }
 
 TEST(PregnancyStartDate, Is280DaysBeforeAtMidnight) {
-  EXPECT_EQ(PregnancyStartDate(MakeLocal(2024, 3, 1)), MakeLocal(2023, 5, 26));  // across a leap day
+  EXPECT_EQ(PregnancyStartDate(MakeLocal(2024, 3, 1)),
+            MakeLocal(2023, 5, 26));  // across a leap day
   EXPECT_EQ(PregnancyStartDate(MakeLocal(2025, 6, 15, 10, 30)), MakeLocal(2024, 9, 8));
 }
 

@@ -68,7 +68,8 @@ TEST(TextFileFormat, DecodesAllButTheLastTwoBytes) {
 
 TEST(TextFileFormat, TellsUtf8FromOtherBytes) {
   EXPECT_TRUE(IsValidUtf8("plain \xc3\xa9 \xe2\x82\xac \xf0\x9f\x91\xb6"));
-  for (const char* bad : {"\xe9", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe2\x82"}) {
+  for (const char* bad :
+       {"\xe9", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe2\x82"}) {
     EXPECT_FALSE(IsValidUtf8(bad)) << bad;
   }
 }
@@ -169,8 +170,8 @@ TEST(TextFileStorage, AWriterKilledAtAnyMomentNeverLeavesAPartialFile) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
     const auto content = ReadFileBytes(file);
-    ASSERT_TRUE(content == a || content == b) << "round " << round << ": "
-                                              << (content ? content->size() : 0) << " bytes";
+    ASSERT_TRUE(content == a || content == b)
+        << "round " << round << ": " << (content ? content->size() : 0) << " bytes";
   }
 }
 

@@ -13,10 +13,10 @@ TEST(Tick, WorkedExample) {
   // Due 06/15/2025 (a Sunday), start 09/08/2024, now Saturday 03/01/2025 10:30:15.
   const TickValues v = ComputeTick("06/15/2025", MakeLocal(2025, 3, 1, 10, 30, 15));
   const TickTexts t = FormatTickTexts(v, kUs);
-  const std::array<std::string, 6> left = {"106 Days",     "16 Weeks",        "3 Months",
-                                           "2,534 Hours",  "152,010 Minutes", "9,120,585 Seconds"};
-  const std::array<std::string, 6> passed = {"174 Days",     "24 Weeks",        "6 Months",
-                                             "4,186 Hours",  "251,190 Minutes", "15,071,415 Seconds"};
+  const std::array<std::string, 6> left = {"106 Days",    "16 Weeks",        "3 Months",
+                                           "2,534 Hours", "152,010 Minutes", "9,120,585 Seconds"};
+  const std::array<std::string, 6> passed = {
+      "174 Days", "24 Weeks", "6 Months", "4,186 Hours", "251,190 Minutes", "15,071,415 Seconds"};
   EXPECT_EQ(t.left, left);
   EXPECT_EQ(t.passed, passed);
   EXPECT_EQ(v.barRequest, 15071415.0f);
@@ -48,14 +48,14 @@ TEST(Tick, ProgressAtItsEdges) {
        "Pregnancy Progress  100.000000 %"},
       {"two seconds later is refused", "06/15/2025", MakeLocal(2025, 6, 15, 0, 0, 2),
        ProgressState::OutOfRange, 0.0f, nullptr},
-      {"more than 280 days ahead: negative, refused", "06/15/2025", MakeLocal(2024, 9, 7, 23, 59, 59),
-       ProgressState::OutOfRange, 0.0f, nullptr},
+      {"more than 280 days ahead: negative, refused", "06/15/2025",
+       MakeLocal(2024, 9, 7, 23, 59, 59), ProgressState::OutOfRange, 0.0f, nullptr},
       {"not a date", "soon", MakeLocal(2025, 1, 1), ProgressState::Zero, 0.0f,
        "Pregnancy Progress  0.000000 %"},
       {"empty", "", MakeLocal(2025, 1, 1), ProgressState::Zero, 0.0f,
        "Pregnancy Progress  0.000000 %"},
-      {"seconds left beyond 32 bits", "01/01/2095", MakeLocal(2025, 1, 1), ProgressState::Zero, 0.0f,
-       "Pregnancy Progress  0.000000 %"},
+      {"seconds left beyond 32 bits", "01/01/2095", MakeLocal(2025, 1, 1), ProgressState::Zero,
+       0.0f, "Pregnancy Progress  0.000000 %"},
   };
   for (const EdgeCase& c : cases) {
     const TickValues v = ComputeTick(c.due, c.now);
@@ -76,7 +76,8 @@ TEST(Tick, AbsentValuesShowTheirUnitAlone) {
   EXPECT_EQ(t.left[3], "605,340 Hours");
   EXPECT_EQ(t.left[5], "Seconds");
   EXPECT_FALSE(far.passedComputed);
-  const std::array<std::string, 6> words = {"Days", "Weeks", "Months", "Hours", "Minutes", "Seconds"};
+  const std::array<std::string, 6> words = {"Days",  "Weeks",   "Months",
+                                            "Hours", "Minutes", "Seconds"};
   EXPECT_EQ(t.passed, words);
 
   const TickTexts empty = FormatTickTexts(ComputeTick("", MakeLocal(2025, 1, 1)), kUs);
@@ -86,7 +87,8 @@ TEST(Tick, AbsentValuesShowTheirUnitAlone) {
 }
 
 TEST(Tick, PastAndFarDueDates) {
-  const TickTexts past = FormatTickTexts(ComputeTick("06/14/2025", MakeLocal(2025, 6, 15, 8, 0, 0)), kUs);
+  const TickTexts past =
+      FormatTickTexts(ComputeTick("06/14/2025", MakeLocal(2025, 6, 15, 8, 0, 0)), kUs);
   EXPECT_EQ(past.left[0], "-1 Days");
   EXPECT_EQ(past.left[3], "-32 Hours");
   // 1,234 days ahead: grouped in the label, plain in the minimised title.
