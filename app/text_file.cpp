@@ -171,7 +171,10 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::stri
 
   // A temporary file beside the target, 0600 from its creation, then renamed
   // over the target: rename replaces it in one step.
-  std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string name = ".";
+  name += path.filename().string();
+  name += ".XXXXXX";
+  std::string temp = (dir / name).string();
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) {
     SetError(error, Reason(errno));
