@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace tovalin {
 
@@ -49,8 +50,20 @@ Label::Label(const QString& name, QWidget* parent, const QString& caption, bool 
 }
 
 void Label::setCaption(const QString& caption) {
+  if (caption == text()) return;
   setText(caption);
-  if (sizesToText_) adjustSize();
+  if (sizesToText_) sizeToText();
+}
+
+void Label::sizeToText() {
+  // One line of plain text: its advance and the font's height, measured
+  // without a full text layout (this runs for several labels every second).
+  const QFontMetricsF metrics(font(), this);
+  const QMargins margins = contentsMargins();
+  resize(static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + margins.left() +
+             margins.right() + 2 * margin(),
+         static_cast<int>(std::ceil(metrics.height())) + margins.top() + margins.bottom() +
+             2 * margin());
 }
 
 void Label::makeClickable() {

@@ -38,6 +38,7 @@ class Label : public QLabel {
   Label(const QString& name, QWidget* parent, const QString& caption, bool sizesToText);
   void setCaption(const QString& caption);
   void makeClickable();
+  void sizeToText();
 
  signals:
   void clicked();

@@ -32,7 +32,7 @@ Label* MakeLabel(const QString& name, QWidget* parent, const QString& caption, Q
   label->setFont(font);
   SetColours(label, BgrColor(colour), nullptr);
   label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-  if (sizesToText) label->adjustSize();
+  if (sizesToText) label->sizeToText();
   return label;
 }
 
