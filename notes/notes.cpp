@@ -35,8 +35,9 @@ void Notes::open() {
   }
   window_ = new Form3(&form_);
   window_->canClose = [this] { return onWindowClosing(); };
-  window_->show();
+  // Placed before it shows, so that it never flashes up elsewhere.
   placeBesideMainWindow();
+  window_->show();
   if (const auto bytes = ReadFileBytes(path_)) {
     if (const auto text = DecodeTextFile(*bytes)) {
       window_->setNotesText(QString::fromStdString(*text));
