@@ -40,8 +40,7 @@ void Countdown::save() { fileInSync_ = file_.keep(form_.Text1->text()); }
 
 void Countdown::applyTitle(LocalDateTime now) {
   if (form_.isMinimized()) {
-    const QByteArray text = form_.Text1->text().toUtf8();
-    if (const auto title = MinimisedTitle(text.toStdString(), now)) {
+    if (const auto title = MinimisedTitle(form_.Text1->text().toStdString(), now)) {
       form_.setWindowTitle(QString::fromStdString(*title));
     }
   } else {
@@ -69,8 +68,7 @@ void Countdown::tick() {
   ProgressBar& bar = *form_.ProgressBar1;
   if (!bar.setValue(values.barRequest)) {
     (void)bar.setValue(bar.minimum());
-    form_.Label14->setCaption(
-        QString::fromUtf8(kOutOfRangeCaption.data(), static_cast<int>(kOutOfRangeCaption.size())));
+    form_.Label14->setCaption(QString::fromLatin1(kOutOfRangeCaption));
     heartbeat_.switchOff();
     return;
   }

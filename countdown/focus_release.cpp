@@ -26,9 +26,7 @@ void FocusRelease::restart() {
 }
 
 void FocusRelease::check() {
-  const QString outOfRange =
-      QString::fromUtf8(kOutOfRangeCaption.data(), static_cast<int>(kOutOfRangeCaption.size()));
-  if (form_.Label14->text() == outOfRange) return;
+  if (form_.Label14->text() == QLatin1String(kOutOfRangeCaption)) return;
   form_.Text3->setFocus();
   form_.Timer2->setInterval(kLaterPeriodMs);
   form_.Timer2->stop();

@@ -12,7 +12,7 @@
 
 namespace tovalin {
 
-inline constexpr std::string_view kOutOfRangeCaption = "Pregnancy Progress (out of range)";
+inline constexpr char kOutOfRangeCaption[] = "Pregnancy Progress (out of range)";
 
 using UnitValues = std::array<std::optional<std::int32_t>, 6>;  // in the order of kAllUnits
 
