@@ -1,6 +1,7 @@
 #include "countdown/countdown.hpp"
 
 #include <QLineEdit>
+#include <QTime>
 #include <QTimer>
 
 #include "app/controls.hpp"
@@ -34,6 +35,28 @@ Countdown::Countdown(Form1& form, const Environment& env, Heartbeat& heartbeat)
       heartbeat_(heartbeat),
       file_(env.dataFolder / "tvl.bbd") {
   connect(form_.Timer1, &QTimer::timeout, this, &Countdown::tick);
+  realign_.setSingleShot(true);
+  realign_.setTimerType(Qt::PreciseTimer);
+  connect(&realign_, &QTimer::timeout, this, [this] {
+    form_.Timer1->start();  // counts its second afresh from here
+    tick();
+  });
+}
+
+namespace {
+// Ticks come this long after the wall clock's second begins.
+constexpr int kTickPhaseMs = 20;
+constexpr int kToleranceMs = 150;
+}  // namespace
+
+void Countdown::keepInStep() {
+  // Timer1 keeps its one-second interval, but where in the second it fires
+  // is set by when it started and wanders with the system clock. A tick just
+  // after each second begins shows every second once: none twice, none
+  // skipped. Only the timing reads the real clock; the figures use env_.clock.
+  const int ms = QTime::currentTime().msec();
+  if ((ms - kTickPhaseMs + 1000) % 1000 < kToleranceMs || realign_.isActive()) return;
+  realign_.start((kTickPhaseMs - ms + 1000) % 1000);
 }
 
 void Countdown::save() { fileInSync_ = file_.keep(form_.Text1->text()); }
@@ -49,6 +72,7 @@ void Countdown::applyTitle(LocalDateTime now) {
 }
 
 void Countdown::tick() {
+  keepInStep();
   save();
   // One reading of the clock serves the whole tick, so that all figures
   // describe the same second.

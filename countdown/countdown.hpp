@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -53,11 +54,14 @@ class Countdown : public QObject {
   void applyTitle(LocalDateTime now);
 
  private:
+  void keepInStep();
+
   Form1& form_;
   const Environment& env_;
   Heartbeat& heartbeat_;
   DueDateFile file_;
   bool fileInSync_ = true;
+  QTimer realign_;
 };
 
 }  // namespace tovalin
