@@ -30,15 +30,12 @@ class Program {
   void saveAtExit();
 
   Form1& form() { return *form_; }
-  const Environment& environment() const { return env_; }
   Countdown& countdown() { return *countdown_; }
   FocusRelease& focusRelease() { return *focusRelease_; }
   Heartbeat& heartbeat() { return *heartbeat_; }
   WeekSelection& weekSelection() { return *weekSelection_; }
-  DueDateEntry& dueDateEntry() { return *dueDateEntry_; }
   Activation& activation() { return *activation_; }
   Notes& notes() { return *notes_; }
-  Links& links() { return *links_; }
 
  private:
   Environment env_;

@@ -18,8 +18,6 @@ class DueDateFile {
  public:
   explicit DueDateFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-  const std::filesystem::path& path() const { return path_; }
-
   // Keeps the file equal to `text`, writing only when it differs. Returns
   // whether the file now holds the text.
   bool keep(const QString& text);

@@ -20,8 +20,6 @@ class Notes : public QObject {
  public:
   Notes(Form1& form, const Environment& env);
 
-  const std::filesystem::path& path() const { return path_; }
-
   // Opens the window, or brings an open one back beside the main window
   // with its text as it is.
   void open();
