@@ -51,12 +51,15 @@ void Activation::onOtherWindowClosed() {
 void Activation::run() {
   // Restore the saved due date. When the last save failed, the box holds
   // the newer text and the file must not overwrite it.
+  const QString before = form_.Text1->text();
   if (countdown_.fileInSync()) {
     if (const auto saved = countdown_.file().read()) form_.Text1->setText(*saved);
   }
+  // A restored text has just run the due-date entry, which selected its week.
+  const bool restored = form_.Text1->text() != before;
   if (form_.Text1->text().isEmpty()) form_.Text1->setFocus();
   countdown_.applyTitle(env_.clock());
-  weeks_.selectCurrentWeek();
+  if (!restored) weeks_.selectCurrentWeek();
 }
 
 }  // namespace tovalin

@@ -34,14 +34,9 @@ void WeekSelection::showWeek(int week) {
 }
 
 void WeekSelection::onSelection() {
-  const QString key = form_.Combo1->currentText();
-  int week = 0;
-  for (int n = kFirstListedWeek; n <= kLastListedWeek; ++n) {
-    if (key == QStringLiteral("Week %1").arg(n)) {
-      week = n;
-      break;
-    }
-  }
+  // The list holds "Week 1" ... "Week 40" in order: the item's place is its
+  // week; nothing selected gives 0.
+  const int week = form_.Combo1->currentIndex() + 1;
   if (week != 0) showWeek(week);
   const int interval = week != 0 ? heartbeatInterval(week) : 0;
   if (interval == 0) {
